@@ -1,0 +1,1 @@
+# e2e tests registered here
