@@ -17,7 +17,9 @@ char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a
 
 } // namespace
 
-std::int64_t parseNumber(std::string_view text)
+std::int64_t parseNumber(std::string_view text) { return parseNumberChecked(text).value; }
+
+CheckedNumber parseNumberChecked(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -31,14 +33,17 @@ std::int64_t parseNumber(std::string_view text)
     else if (i < text.size() && text[i] == '%') { base = 2; ++i; }
 
     // Unsigned arithmetic wraps modulo 2^64 without undefined behaviour.
+    const std::uint64_t limit = negative ? std::uint64_t{1} << 63 : (std::uint64_t{1} << 63) - 1;
     std::uint64_t value = 0;
+    bool overflowed = false;
     for (; i < text.size(); ++i) {
         const int digit = digitValue(text[i], base);
         if (digit < 0) break;
+        overflowed = overflowed || value > (limit - static_cast<unsigned>(digit)) / base;
         value = value * base + static_cast<unsigned>(digit);
     }
     if (negative) value = 0 - value;
-    return static_cast<std::int64_t>(value);
+    return {static_cast<std::int64_t>(value), overflowed, negative};
 }
 
 std::string formatDecimal(std::int64_t value)

@@ -14,6 +14,15 @@ namespace tintgrab {
 // Overflow wraps modulo 2^64; no digit at all gives 0.
 std::int64_t parseNumber(std::string_view text);
 
+// parseNumber, and whether the digits' magnitude went beyond what a signed 64-bit value holds
+// (beyond 2^63 - 1, or 2^63 after a minus sign), in which case value has wrapped.
+struct CheckedNumber {
+    std::int64_t value = 0;
+    bool overflowed = false;
+    bool negative = false; // a minus sign stood before the digits
+};
+CheckedNumber parseNumberChecked(std::string_view text);
+
 std::string formatDecimal(std::int64_t value);
 // Upper-case hexadecimal digits without leading zeros; callers pass non-negative values.
 std::string formatHex(std::uint64_t value);
