@@ -1,0 +1,116 @@
+#include "requester/FixedImages.hpp"
+
+#include <cmath>
+
+namespace tintgrab {
+
+namespace {
+
+// Grey level of step k of a marker's rails: 255 * 4t(1 - t) with t = k / (steps - 1), each
+// intermediate rounded to single precision.
+std::int32_t markerLevel(std::int32_t k, std::int32_t steps)
+{
+    const float t = static_cast<float>(k) / static_cast<float>(steps - 1);
+    const float s = t * 4.0f - (t * 4.0f) * t + 0.0f;
+    return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(s) * 255.0));
+}
+
+Image transparentImage(std::int32_t width, std::int32_t height)
+{
+    Image image(width, height, PixelFormat::rgba32);
+    Painter painter(image);
+    painter.setMode(DrawMode::alphaOnly);
+    painter.fillBox(0, 0, width, height, 0);
+    return image;
+}
+
+} // namespace
+
+void makeFixedImages(RequesterImages& images, std::int32_t alphaMode)
+{
+    images.svOverlayImage = transparentImage(256, 256);
+    {
+        Painter painter(images.svOverlayImage);
+        painter.setMode(DrawMode::blend);
+        for (std::uint32_t i = 0; i < 256; ++i)
+            for (std::uint32_t j = 0; j < 256; ++j) {
+                const auto x = static_cast<std::int32_t>(255 - i), y = static_cast<std::int32_t>(j);
+                painter.plot(x, y, (i << 24) + 0xFFFFFFu);
+                painter.plot(x, y, j << 24);
+            }
+    }
+
+    Image* bars[] = {&images.redBarImage, &images.greenBarImage, &images.blueBarImage};
+    for (std::uint32_t channel = 0; channel < 3; ++channel) {
+        *bars[channel] = Image(256, 10, PixelFormat::rgba32);
+        Painter painter(*bars[channel]);
+        painter.setMode(DrawMode::blend);
+        for (std::uint32_t x = 0; x < 256; ++x)
+            painter.line(static_cast<std::int32_t>(x), 0, 1, 10, 0xFF000000u + (x << (8 * channel)));
+    }
+
+    if (alphaMode == 1) {
+        images.alphaBarImage = Image(256, 10, PixelFormat::rgba32);
+        Painter bar(images.alphaBarImage);
+        bar.setMode(DrawMode::blend);
+        for (std::int32_t x = 0; x <= 255; x += 10) {
+            bar.fillBox(x, 0, 5, 5, 0xFF303030u);
+            bar.fillBox(x, 5, 5, 5, 0xFFD0D0D0u);
+            bar.fillBox(x + 5, 0, 5, 5, 0xFFD0D0D0u);
+            bar.fillBox(x + 5, 5, 5, 5, 0xFF303030u);
+        }
+        for (std::uint32_t x = 0; x < 256; ++x)
+            bar.line(static_cast<std::int32_t>(x), 0, 1, 10, (x << 24) + 0x808080u);
+
+        images.checkerImage = Image(48, 64, PixelFormat::rgb24);
+        Painter checker(images.checkerImage);
+        checker.setMode(DrawMode::blend);
+        for (std::int32_t y = 0; y <= 64; y += 12)
+            for (std::int32_t x = 0; x <= 48; x += 12) {
+                checker.fillBox(x, y, 6, 6, 0xFF303030u);
+                checker.fillBox(x, y + 6, 6, 6, 0xFFD0D0D0u);
+                checker.fillBox(x + 6, y, 6, 6, 0xFFD0D0D0u);
+                checker.fillBox(x + 6, y + 6, 6, 6, 0xFF303030u);
+            }
+    } else {
+        images.alphaBarImage = Image();
+        images.checkerImage = Image();
+    }
+
+    images.canvasImage = Image(372, 346 + 22 * alphaMode, PixelFormat::rgba32);
+    {
+        Painter canvas(images.canvasImage);
+        canvas.setMode(DrawMode::alphaOnly);
+        canvas.fillBox(0, 0, 372, 368, 0);
+    }
+
+    images.barMarkerImage = transparentImage(3, 16);
+    {
+        Painter marker(images.barMarkerImage);
+        marker.setMode(DrawMode::blend);
+        for (std::int32_t k = 0; k < 16; ++k) {
+            const auto v = static_cast<std::uint32_t>(markerLevel(k, 16));
+            const Color32 grey = 0xFF000000u + v * 0x010101u;
+            marker.plot(0, k, grey);
+            marker.plot(2, k, grey);
+        }
+    }
+    images.hueMarkerImage = transparentImage(26, 3);
+    {
+        Painter marker(images.hueMarkerImage);
+        marker.setMode(DrawMode::blend);
+        for (std::int32_t k = 0; k < 26; ++k) {
+            const auto v = static_cast<std::uint32_t>(markerLevel(k, 26));
+            const Color32 grey = 0xFF000000u + v * 0x010101u;
+            marker.plot(k, 0, grey);
+            marker.plot(k, 2, grey);
+        }
+    }
+}
+
+void makeHueStripImage(RequesterImages& images, std::int32_t alphaMode)
+{
+    images.hueStripImage = Image(20, 322 + 22 * alphaMode, PixelFormat::rgba32);
+}
+
+} // namespace tintgrab
