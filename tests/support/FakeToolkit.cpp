@@ -75,7 +75,12 @@ void reset()
     state().screen.monitorPixels = {Image(1280, 1024, PixelFormat::rgb24)};
 }
 
-void queue(Step step) { state().script.push_back(std::move(step)); }
+void queue(Step step) { state().script.push_back(ScriptStep{std::move(step), false}); }
+
+void samePass()
+{
+    if (!state().script.empty()) state().script.back().samePass = true;
+}
 
 void queueEvent(Event event)
 {
@@ -223,11 +228,16 @@ using fake::state;
 
 // ---- Event queue --------------------------------------------------------------------------------
 
-Event takeEvent()
+namespace {
+
+// Runs the steps at the front of the script until one gives an event. A waiting take runs whatever
+// comes next; a non-waiting take only steps that were pending together with the one before.
+Event nextScriptedEvent(bool waiting)
 {
-    while (!state().script.empty()) {
-        fake::Step step = std::move(state().script.front());
-        state().script.pop_front();
+    auto& script = state().script;
+    while (!script.empty() && (waiting || script.front().samePass)) {
+        fake::Step step = std::move(script.front().run);
+        script.pop_front();
         Event event = step();
         if (event.kind != EventKind::none) {
             ++state().eventsTaken;
@@ -237,9 +247,13 @@ Event takeEvent()
     return {};
 }
 
+} // namespace
+
+Event takeEvent() { return nextScriptedEvent(false); }
+
 Event waitEvent()
 {
-    Event event = takeEvent();
+    Event event = nextScriptedEvent(true);
     if (event.kind != EventKind::none) return event;
     state().scriptExhausted = true;
     event.kind = EventKind::closeRequest;

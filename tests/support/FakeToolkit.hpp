@@ -3,8 +3,10 @@
 //
 // The test queues steps; each step runs when the dialog takes its next event, so it can move the
 // pointer, type into a field or look at what the dialog has drawn before returning the event the
-// dialog then handles. When the script runs out, waitEvent() answers with a close request of the
-// active window, so a dialog can never hang a test.
+// dialog then handles. A step arrives while the dialog waits, so each one gets a loop pass of its
+// own, unless samePass() says it was already pending together with the step before it. When the
+// script runs out, waitEvent() answers with a close request of the active window, so a dialog can
+// never hang a test.
 
 #include <deque>
 #include <functional>
@@ -54,6 +56,11 @@ inline constexpr std::int32_t frameLeft = 3, frameTop = 26, frameRight = 3, fram
 
 using Step = std::function<Event()>;
 
+struct ScriptStep {
+    Step run;
+    bool samePass = false; // pending together with the step before: handled in the same drain
+};
+
 struct Screen {
     std::vector<MonitorRect> monitors;
     // The pixels of the virtual screen, one image per monitor (24-bit), used by captureScreen.
@@ -63,7 +70,7 @@ struct Screen {
 };
 
 struct State {
-    std::deque<Step> script;
+    std::deque<ScriptStep> script;
     bool scriptExhausted = false;
 
     std::vector<std::unique_ptr<Window>> windows; // every window ever opened, closed ones included
@@ -95,6 +102,8 @@ void reset(); // a fresh state: no windows, empty script, one 1280x1024 monitor
 
 // ---- Building a script ---------------------------------------------------------------------------
 void queue(Step step);
+// The step queued last arrives together with the one before it (handled in the same loop pass).
+void samePass();
 void queueEvent(Event event); // the event for the active window
 // Pointer actions over the active dialog's client area (client coordinates).
 void moveTo(std::int32_t x, std::int32_t y);
@@ -112,7 +121,7 @@ void pickListItem(std::int32_t index);
 void pressEscape();
 // A left click on the frozen screen (the image view of whatever monitor is under the pointer).
 void clickScreen();
-// Runs f when the step is taken, without an event of its own (the next step follows at once).
+// Runs f between two loop passes, without an event of its own (the next step follows at once).
 void atStep(std::function<void()> f);
 
 // ---- Inspecting ----------------------------------------------------------------------------------
