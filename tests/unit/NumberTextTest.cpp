@@ -171,3 +171,35 @@ TEST(ReplaceAll, Table)
 
 } // namespace
 } // namespace tintgrab
+
+namespace tintgrab {
+namespace {
+
+TEST(ParseNumberChecked, OverflowIsWhereTheMagnitudeLeavesSigned64Bits)
+{
+    struct Case { std::string text; bool overflowed; bool negative; };
+    const Case cases[] = {
+        {"9223372036854775807", false, false},
+        {"9223372036854775808", true, false},
+        {"-9223372036854775808", false, true},
+        {"-9223372036854775809", true, true},
+        {"$7FFFFFFFFFFFFFFF", false, false},
+        {"$8000000000000000", true, false},
+        {"$FFFFFFFFFFFFFFFF", true, false},
+        {"18446744073709551617", true, false},
+        {"99999999999999999999999", true, false},
+        {"%" + std::string(63, '1'), false, false},
+        {"%" + std::string(64, '1'), true, false},
+        {"  \t-12", false, true},
+        {"0000000000000000000000000000000000001", false, false},
+    };
+    for (const Case& c : cases) {
+        const CheckedNumber number = parseNumberChecked(c.text);
+        EXPECT_EQ(number.overflowed, c.overflowed) << c.text;
+        EXPECT_EQ(number.negative, c.negative) << c.text;
+        EXPECT_EQ(number.value, parseNumber(c.text)) << c.text;
+    }
+}
+
+} // namespace
+} // namespace tintgrab
