@@ -486,18 +486,18 @@ Control* createImageList(Window* parent, std::int32_t x, std::int32_t y, std::in
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 0, 96);
     SendMessageW(list, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     dataOf(hwndOf(parent))->imageLists.emplace_back(images);
-    // The closed height follows the selection field's height: make the whole closed control exactly
-    // closedHeight pixels tall.
-    HWND combo = reinterpret_cast<HWND>(SendMessageW(list, CBEM_GETCOMBOCONTROL, 0, 0));
-    for (int attempt = 0; combo && attempt < 3; ++attempt) {
+    // The closed height follows the selection field's height, and the list resizes itself to it;
+    // some versions add their own margin to the height they are given. Adjust the height asked for
+    // until the whole closed control is exactly closedHeight pixels tall.
+    LRESULT asked = SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; asked != CB_ERR && attempt < 4; ++attempt) {
         RECT rect;
-        GetWindowRect(combo, &rect);
-        const LRESULT field = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        GetWindowRect(list, &rect);
         const LONG difference = closedHeight - (rect.bottom - rect.top);
-        if (difference == 0 || field == CB_ERR) break;
-        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + difference);
+        if (difference == 0) break;
+        asked += difference;
+        SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
     }
-    SetWindowPos(list, nullptr, 0, 0, width, openHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return controlOf(list);
 }
 

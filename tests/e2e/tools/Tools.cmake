@@ -1,0 +1,5 @@
+# Windows helpers of the end-to-end tests, run under Wine next to the programs.
+add_executable(DialogInspect tests/e2e/tools/DialogInspect.cpp)
+# The face composed by the portable code on the scripted toolkit, compared with a screenshot.
+add_executable(FaceCheck tests/e2e/tools/FaceCheck.cpp)
+target_link_libraries(FaceCheck PRIVATE tintgrab_fake)
