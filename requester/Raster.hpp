@@ -65,11 +65,13 @@ public:
     void plot(std::int32_t x, std::int32_t y, Color32 color);
     // In blend modes each source pixel is blended by its own alpha (a 24-bit source counts as
     // opaque); in plain and alpha-only modes the source pixels are copied as the colour would be.
+    // The source must not be the target.
     void drawImage(const Image& source, std::int32_t x, std::int32_t y);
     Color32 readPixel(std::int32_t x, std::int32_t y) const { return target_.pixel(x, y); }
 
 private:
-    void span(std::int32_t x, std::int32_t y, std::int32_t w, Color32 color);
+    // The clipped rectangle in the current mode, boxes filled whole (never as frames).
+    void fillRect(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h, Color32 color);
 
     Image& target_;
     DrawMode mode_ = DrawMode::plain;
@@ -83,6 +85,7 @@ Color32 blendPixel(Color32 target, Color32 source, bool targetHasAlpha);
 constexpr std::uint32_t divide255(std::uint32_t x) { return (x + 1 + (x >> 8)) >> 8; }
 
 // The image enlarged by a whole factor without smoothing: each pixel becomes a factor x factor block.
+// A factor below 1 counts as 1; a result too large for 32-bit sizes is an empty image.
 Image enlarged(const Image& source, std::int32_t factor);
 
 } // namespace tintgrab
