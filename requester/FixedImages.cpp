@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "requester/EmbeddedIcons.hpp"
+#include "requester/IconFile.hpp"
+
 namespace tintgrab {
 
 namespace {
@@ -28,6 +31,13 @@ Image transparentImage(std::int32_t width, std::int32_t height)
 
 void makeFixedImages(RequesterImages& images, std::int32_t alphaMode)
 {
+    images.okIcon = decodeIcon(embedded::okIcon);
+    images.cancelIcon = decodeIcon(embedded::cancelIcon);
+    images.pickIcon = decodeIcon(embedded::pickIcon);
+    images.ringIcon = decodeIcon(embedded::ringIcon);
+    images.arrowUpIcon = decodeIcon(embedded::arrowUpIcon);
+    images.arrowDownIcon = decodeIcon(embedded::arrowDownIcon);
+
     images.svOverlayImage = transparentImage(256, 256);
     {
         Painter painter(images.svOverlayImage);
