@@ -184,8 +184,12 @@ void clickScreen()
         for (const auto& window : state().windows)
             if (window->open && window->visible && !window->dialog && inClient(window.get(), state().pointer))
                 for (const auto& control : window->controls)
-                    if (control->kind == FakeControlKind::imageView) event.control = control.get();
-        return event;
+                    if (control->kind == FakeControlKind::imageView) {
+                        event.control = control.get();
+                        event.window = window.get();
+                    }
+        // Where no picture of ours covers the screen, the click goes to another program.
+        return event.control ? event : Event{};
     });
 }
 
@@ -516,6 +520,7 @@ void invertBox(Window* window, std::int32_t x, std::int32_t y, std::int32_t w, s
     for (std::int64_t ty = std::max(y, 0); ty < std::min<std::int64_t>(std::int64_t{y} + h, surface.height()); ++ty)
         for (std::int64_t tx = std::max(x, 0); tx < std::min<std::int64_t>(std::int64_t{x} + w, surface.width()); ++tx) {
             Color32& p = surface.row(static_cast<std::int32_t>(ty))[tx];
+            if ((p >> 24) == 0) p = window->background | 0xFF000000u;
             p = (p & 0xFF000000u) | (~p & 0x00FFFFFFu);
         }
 }

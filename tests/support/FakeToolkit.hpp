@@ -44,7 +44,9 @@ struct Window {
     Color32 background = 0;
     std::vector<std::unique_ptr<Control>> controls;
     std::vector<std::int32_t> escapeShortcuts;
-    Image surface; // what was drawn on the client area (32-bit, starts black with alpha 0)
+    // What was drawn on the client area. Alpha 0 marks a pixel where the window's own background
+    // shows (nothing was drawn there yet).
+    Image surface;
     std::int32_t drawCount = 0;
     std::int32_t invertCount = 0;
 };
@@ -55,6 +57,9 @@ namespace fake {
 inline constexpr std::int32_t frameLeft = 3, frameTop = 26, frameRight = 3, frameBottom = 3;
 
 using Step = std::function<Event()>;
+
+// The confinement when nothing confines the pointer: the whole virtual screen.
+inline constexpr ScreenRect unconfined{-32768, -32768, 32768, 32768};
 
 struct ScriptStep {
     Step run;
@@ -80,8 +85,7 @@ struct State {
 
     Point pointer{-1000, -1000}; // virtual-screen coordinates
     std::int32_t cursorCount = 0; // ShowCursor counter: 0 visible, below 0 hidden
-    ScreenRect fullScreen{0, 0, 1280, 1024};
-    ScreenRect confinement{0, 0, 1280, 1024};
+    ScreenRect confinement = unconfined;
     Window* capture = nullptr;
 
     Screen screen;
