@@ -96,44 +96,6 @@ void fillFaceBoxes(benchmark::State& state)
 }
 BENCHMARK(fillFaceBoxes);
 
-// One whole composition of the alpha build's face, as the dialog draws it on every change.
-void composeAlphaFace(benchmark::State& state)
-{
-    const RequesterImages& images = alphaImages();
-    Image canvas = images.canvasImage;
-    Painter painter(canvas);
-    const Color32 face = 0xFFF0F0F0u;
-    for (auto _ : state) {
-        painter.setMode(DrawMode::blend);
-        painter.fillBox(32, 0, 280, 280, face);
-        painter.fillBox(0, 0, 44, 368, face);
-        painter.fillBox(300, 0, 72, 77, face);
-        for (std::int32_t y = 268; y <= 334; y += 22) painter.fillBox(32, y, 280, 34, face);
-        painter.drawImage(images.hueStripImage, 12, 12);
-        painter.fillBox(44, 12, 256, 256, 0xFF00A0FFu);
-        painter.drawImage(images.svOverlayImage, 44, 12);
-        benchmark::DoNotOptimize(painter.readPixel(100, 100));
-        painter.drawImage(images.checkerImage, 312, 12);
-        painter.fillBox(312, 12, 48, 32, 0x8000A0FFu);
-        painter.fillBox(312, 44, 48, 32, 0xFF0000FFu);
-        painter.drawImage(images.arrowUpIcon, 324, 32);
-        painter.drawImage(images.redBarImage, 44, 280);
-        painter.drawImage(images.greenBarImage, 44, 302);
-        painter.drawImage(images.blueBarImage, 44, 324);
-        painter.drawImage(images.alphaBarImage, 44, 346);
-        painter.setMode(DrawMode::outlineBlend);
-        painter.fillBox(43, 11, 258, 258, 0x60000000u);
-        painter.fillBox(11, 11, 22, 346, 0x60000000u);
-        painter.fillBox(311, 11, 50, 66, 0x60000000u);
-        for (std::int32_t y = 279; y <= 345; y += 22) painter.fillBox(43, y, 258, 12, 0x60000000u);
-        painter.drawImage(images.hueMarkerImage, 9, 171);
-        painter.drawImage(images.ringIcon, 137, 105);
-        for (std::int32_t y = 277; y <= 343; y += 22) painter.drawImage(images.barMarkerImage, 43 + y % 200, y);
-        benchmark::DoNotOptimize(canvas.data());
-    }
-}
-BENCHMARK(composeAlphaFace);
-
 void makeAllFixedImages(benchmark::State& state)
 {
     const auto alphaMode = static_cast<std::int32_t>(state.range(0));

@@ -3,13 +3,106 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
+#include <vector>
+
 #include "launcher/BuildVariants.hpp"
+#include "requester/ColorModel.hpp"
+#include "requester/Rendering.hpp"
 #include "requester/ColorRequester.hpp"
 #include "requester/RequesterLoop.hpp"
 #include "tests/support/FakeToolkit.hpp"
 
 namespace tintgrab {
 namespace {
+
+// The alpha build's state after its preparation and first strip layout, mid-drag in the square so
+// that the composition also reads the colour back.
+RequesterState& preparedAlphaState()
+{
+    static RequesterState s = [] {
+        RequesterState state;
+        state.alphaMode = 1;
+        state.currentColor = 0x80336699u;
+        state.compareColor = 0xFF0000FFu;
+        state.faceColor = 0x00F0F0F0u;
+        state.hoverSwatch = 2;
+        makeFixedImages(state.images, 1);
+        state.hueTable = buildHueTable();
+        makeHueStripImage(state.images, 1);
+        const SquarePosition position = squarePositionOf(state.currentColor);
+        state.hueColor = position.hueColor;
+        state.svX = position.svX;
+        state.svY = position.svY;
+        layOutHueStrip(state.images.hueStripImage, state.hueTable, state.hueColor, state.hueIndex, state.huePos, 1);
+        state.draggingSv = true;
+        return state;
+    }();
+    return s;
+}
+
+// One composition of the alpha build's canvas, and next to it a plain copy of the same canvas.
+void composeAlphaCanvas(benchmark::State& state)
+{
+    RequesterState& s = preparedAlphaState();
+    for (auto _ : state) {
+        composeCanvas(s);
+        benchmark::DoNotOptimize(s.images.canvasImage.data());
+    }
+}
+BENCHMARK(composeAlphaCanvas)->Unit(benchmark::kMicrosecond);
+
+void copyAlphaCanvas(benchmark::State& state)
+{
+    const Image& canvas = preparedAlphaState().images.canvasImage;
+    const std::size_t bytes = static_cast<std::size_t>(canvas.width()) * static_cast<std::size_t>(canvas.height()) * 4;
+    std::vector<Color32> target(bytes / 4);
+    for (auto _ : state) {
+        std::memcpy(target.data(), canvas.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(copyAlphaCanvas)->Unit(benchmark::kMicrosecond);
+
+// Everything the requester makes before its window: the icons decoded, the fixed pictures, the hue
+// table, and the first pass's strip layout.
+void preparation(benchmark::State& state)
+{
+    const auto alphaMode = static_cast<std::int32_t>(state.range(0));
+    for (auto _ : state) {
+        RequesterImages images;
+        makeFixedImages(images, alphaMode);
+        const std::vector<Color32> hueTable = buildHueTable();
+        makeHueStripImage(images, alphaMode);
+        std::int32_t hueIndex = 0, huePos = 0;
+        layOutHueStrip(images.hueStripImage, hueTable, 0x00FF00FFu, hueIndex, huePos, alphaMode);
+        benchmark::DoNotOptimize(images.hueStripImage.data());
+    }
+}
+BENCHMARK(preparation)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One strip layout (a hue sync), through a range of hues.
+void stripLayout(benchmark::State& state)
+{
+    RequesterState& s = preparedAlphaState();
+    std::size_t i = 765;
+    for (auto _ : state) {
+        layOutHueStrip(s.images.hueStripImage, s.hueTable, s.hueTable[i], s.hueIndex, s.huePos, 1);
+        i = i == 2295 ? 765 : i + 1;
+    }
+}
+BENCHMARK(stripLayout)->Unit(benchmark::kMicrosecond);
+
+// One hsv sync: the hue and square position of a colour.
+void hsvSync(benchmark::State& state)
+{
+    Color32 color = 0x00336699u;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(squarePositionOf(color));
+        color = (color * 2654435761u) & 0x00FFFFFFu;
+    }
+}
+BENCHMARK(hsvSync);
 
 // 1000 moves of a square drag arrive together: they are handled in one pass, which composes once.
 void dragBurst(benchmark::State& state)

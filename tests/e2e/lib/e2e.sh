@@ -12,6 +12,7 @@
 #   e2eClientRect XID                   print "x y width height" of the window's client area on screen
 #   e2eClickClient XID X Y              left click at client coordinates (X, Y) of the window
 #   e2eScreenshot XID FILE              save the window's client area as an RGB PNG
+#   e2eScreenshotAs XID FILE FORMAT     the same in another ImageMagick format (ppm, ...)
 #   e2eKeys XID KEY...                  send keys (xdotool names, e.g. alt+F4) to the window
 #   e2eCloseRequest XID                 post WM_CLOSE to the window, as its close box would
 #   e2eWaitExit PID SECONDS             wait for the process; return its exit code, 124 on timeout
@@ -128,11 +129,14 @@ e2eClickClient() {
     xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
 }
 
-e2eScreenshot() {
+e2eScreenshot() { e2eScreenshotAs "$1" "$2" PNG24; }
+
+# The client area saved in an ImageMagick format: PNG24, ppm (binary P6), ...
+e2eScreenshotAs() {
     local rect x y w h
     rect=$(e2eClientRect "$1") || return 1
     read -r x y w h <<<"$rect"
-    import -window root -crop "${w}x${h}+${x}+${y}" +repage "PNG24:$2"
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage -depth 8 "$3:$2"
 }
 
 # Keys go to the window under the pointer (no window manager runs: focus follows the pointer), so
