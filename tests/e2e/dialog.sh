@@ -140,7 +140,8 @@ clickCancel() { e2eClickClient "$1" 336 248; }
 clickCloseBox() {
     local x y w h
     read -r x y w h <<<"$(e2eClientRect "$1")"
-    xdotool mousemove --sync $((x + w - 8)) $((y - 9)) click 1
+    e2eMouseTo $((x + w - 8)) $((y - 9))
+    xdotool click 1
 }
 editRedAndCancel() {
     e2eClickClient "$1" 325 285
