@@ -19,6 +19,7 @@
 
 #include "core/Utf16.hpp"
 #include "platform/Toolkit.hpp"
+#include "platform/win32/Win32Diagnostics.hpp"
 
 namespace tintgrab {
 
@@ -34,15 +35,39 @@ Control* controlOf(HWND hwnd) { return reinterpret_cast<Control*>(hwnd); }
 constexpr wchar_t windowClassName[] = L"TintgrabWindow";
 constexpr int firstControlId = 100; // clear of IDOK and IDCANCEL, which the dialog manager sends by itself
 
+// Every GDI object and image list the backend keeps lives in one of these owners, made by owned();
+// the count of live ones is what a leak check reads (Wine's GetGuiResources always answers 0).
+std::int64_t liveOwnedHandles = 0;
+
 struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+    void operator()(HGDIOBJ object) const
+    {
+        DeleteObject(object);
+        --liveOwnedHandles;
+    }
 };
 using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiObjectDeleter>;
 
 struct ImageListDeleter {
-    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+    void operator()(HIMAGELIST list) const
+    {
+        ImageList_Destroy(list);
+        --liveOwnedHandles;
+    }
 };
 using ImageListOwner = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
+
+GdiObject owned(HGDIOBJ object)
+{
+    if (object) ++liveOwnedHandles;
+    return GdiObject(object);
+}
+
+ImageListOwner owned(HIMAGELIST list)
+{
+    if (list) ++liveOwnedHandles;
+    return ImageListOwner(list);
+}
 
 // What one of our top-level windows owns; freed with the window.
 struct WindowData {
@@ -453,7 +478,7 @@ void setBackgroundColor(Window* window, Color32 color)
 {
     WindowData* data = dataOf(hwndOf(window));
     if (!data) return;
-    data->background.reset(CreateSolidBrush(RGB(redOf(color), greenOf(color), blueOf(color))));
+    data->background = owned(CreateSolidBrush(RGB(redOf(color), greenOf(color), blueOf(color))));
     InvalidateRect(hwndOf(window), nullptr, TRUE);
 }
 
@@ -485,7 +510,7 @@ Control* createImageList(Window* parent, std::int32_t x, std::int32_t y, std::in
     if (!list) return nullptr;
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 0, 96);
     SendMessageW(list, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-    dataOf(hwndOf(parent))->imageLists.emplace_back(images);
+    dataOf(hwndOf(parent))->imageLists.push_back(owned(images));
     // The closed height follows the selection field's height, and the list resizes itself to it;
     // some versions add their own margin to the height they are given. Adjust the height asked for
     // until the whole closed control is exactly closedHeight pixels tall.
@@ -508,7 +533,7 @@ void addListItem(Control* list, std::string_view text, const Image& image)
     int imageIndex = -1;
     auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(hwnd, CBEM_GETIMAGELIST, 0, 0));
     if (images && !image.empty()) {
-        GdiObject bitmap(bitmapOf(image, false));
+        GdiObject bitmap = owned(bitmapOf(image, false));
         if (bitmap) imageIndex = ImageList_Add(images, static_cast<HBITMAP>(bitmap.get()), nullptr);
     }
     std::wstring itemText = wide(text);
@@ -557,7 +582,7 @@ Control* createImageButton(Window* parent, std::int32_t x, std::int32_t y, std::
 {
     HWND button = createControl(parent, 0, L"Button", L"", BS_OWNERDRAW | WS_TABSTOP, x, y, width, height);
     if (button && image && !image->empty()) {
-        GdiObject bitmap(bitmapOf(*image, true));
+        GdiObject bitmap = owned(bitmapOf(*image, true));
         SetPropW(button, L"TintgrabImage", bitmap.get());
         dataOf(hwndOf(parent))->bitmaps.push_back(std::move(bitmap));
     }
@@ -571,7 +596,7 @@ Control* createImageView(Window* parent, const Image& image)
     // Fully opaque, so that the view shows the pixels as they are.
     Image opaque(image.width(), image.height(), PixelFormat::rgb24);
     for (std::int32_t y = 0; y < image.height(); ++y) std::copy_n(image.row(y), image.width(), opaque.row(y));
-    GdiObject bitmap(bitmapOf(opaque, false));
+    GdiObject bitmap = owned(bitmapOf(opaque, false));
     SendMessageW(view, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
     dataOf(hwndOf(parent))->bitmaps.push_back(std::move(bitmap));
     return controlOf(view);
@@ -687,7 +712,7 @@ void drawImageOnWindow(Window* window, const Image& image, std::int32_t x, std::
         data->rdh.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
         data->rdh.rcBound = RECT{x, y, x + image.width(), y + image.height()};
         std::copy(runs.begin(), runs.end(), reinterpret_cast<RECT*>(data->Buffer));
-        region.reset(ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+        region = owned(ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
         SelectClipRgn(dc, static_cast<HRGN>(region.get()));
     }
     BITMAPINFO info = {};
@@ -749,7 +774,7 @@ Point screenSize(ScreenSource* screen)
 void captureScreen(ScreenSource* screen, std::int32_t x, std::int32_t y, Image& into)
 {
     if (into.empty()) return;
-    GdiObject bitmap(bitmapOf(into, false));
+    GdiObject bitmap = owned(bitmapOf(into, false));
     if (!bitmap) return;
     HDC memory = CreateCompatibleDC(reinterpret_cast<HDC>(screen));
     HGDIOBJ old = SelectObject(memory, bitmap.get());
@@ -773,5 +798,7 @@ void closeScreen(ScreenSource* screen) { ReleaseDC(nullptr, reinterpret_cast<HDC
 // ---- System -------------------------------------------------------------------------------------
 
 Color32 buttonFaceColor() { return GetSysColor(COLOR_BTNFACE) & 0x00FFFFFFu; }
+
+std::int64_t liveBackendHandles() { return liveOwnedHandles; }
 
 } // namespace tintgrab
