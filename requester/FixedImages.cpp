@@ -27,6 +27,31 @@ Image transparentImage(std::int32_t width, std::int32_t height)
     return image;
 }
 
+// The white/black overlay of the square: on a transparent image, each pixel (c, j) gets white with
+// alpha w = 255 - c blended on, then black with alpha j. Written out per pixel, the two blends come
+// to alpha total / 255 and grey 255 * w * (255 - j) / total with total = (255 - j) * w + 255 * j:
+// the same bits as plotting both colours, with one division per pixel instead of three.
+Image makeSquareOverlay()
+{
+    Image overlay(256, 256, PixelFormat::rgba32);
+    for (std::uint32_t j = 0; j < 256; ++j) {
+        Color32* row = overlay.row(static_cast<std::int32_t>(j));
+        for (std::uint32_t c = 0; c < 256; ++c) {
+            const std::uint32_t w = 255 - c;
+            if (w == 0) {
+                row[c] = j << 24; // only the black: black with alpha j
+            } else if (j == 0) {
+                row[c] = (w << 24) | 0xFFFFFFu; // only the white
+            } else {
+                const std::uint32_t total = (255 - j) * w + 255 * j;
+                const std::uint32_t grey = 255 * w * (255 - j) / total;
+                row[c] = ((total / 255) << 24) | grey * 0x010101u;
+            }
+        }
+    }
+    return overlay;
+}
+
 } // namespace
 
 void makeFixedImages(RequesterImages& images, std::int32_t alphaMode)
@@ -38,17 +63,7 @@ void makeFixedImages(RequesterImages& images, std::int32_t alphaMode)
     images.arrowUpIcon = decodeIcon(embedded::arrowUpIcon);
     images.arrowDownIcon = decodeIcon(embedded::arrowDownIcon);
 
-    images.svOverlayImage = transparentImage(256, 256);
-    {
-        Painter painter(images.svOverlayImage);
-        painter.setMode(DrawMode::blend);
-        for (std::uint32_t i = 0; i < 256; ++i)
-            for (std::uint32_t j = 0; j < 256; ++j) {
-                const auto x = static_cast<std::int32_t>(255 - i), y = static_cast<std::int32_t>(j);
-                painter.plot(x, y, (i << 24) + 0xFFFFFFu);
-                painter.plot(x, y, j << 24);
-            }
-    }
+    images.svOverlayImage = makeSquareOverlay();
 
     Image* bars[] = {&images.redBarImage, &images.greenBarImage, &images.blueBarImage};
     for (std::uint32_t channel = 0; channel < 3; ++channel) {

@@ -30,6 +30,30 @@ TEST_P(FixedImagesTest, SquareOverlayTellingPixels)
     for (std::int32_t c = 0; c < 256; ++c) EXPECT_EQ(Hex{overlay.pixel(c, 255)}, Hex{grey(0, 255)}) << c;
 }
 
+// Every pixel against the overlay's definition: white with alpha i plotted on a transparent image
+// at column 255 - i, then black with alpha j, both by the blend arithmetic.
+TEST_P(FixedImagesTest, SquareOverlayIsThePlottedBlendEverywhere)
+{
+    Image plotted(256, 256, PixelFormat::rgba32);
+    Painter painter(plotted);
+    painter.setMode(DrawMode::alphaOnly);
+    painter.fillBox(0, 0, 256, 256, 0);
+    painter.setMode(DrawMode::blend);
+    for (std::uint32_t i = 0; i < 256; ++i)
+        for (std::uint32_t j = 0; j < 256; ++j) {
+            const auto x = static_cast<std::int32_t>(255 - i), y = static_cast<std::int32_t>(j);
+            painter.plot(x, y, (i << 24) + 0xFFFFFFu);
+            painter.plot(x, y, j << 24);
+        }
+    std::int32_t differ = 0;
+    for (std::int32_t y = 0; y < 256; ++y)
+        for (std::int32_t x = 0; x < 256; ++x)
+            if (plotted.pixel(x, y) != images.svOverlayImage.pixel(x, y) && ++differ <= 5)
+                ADD_FAILURE() << "(" << x << ", " << y << "): " << Hex{images.svOverlayImage.pixel(x, y)} << ", plotted "
+                              << Hex{plotted.pixel(x, y)};
+    EXPECT_EQ(differ, 0);
+}
+
 TEST_P(FixedImagesTest, ChannelBarsAreThePureChannelValues)
 {
     for (std::int32_t x : {0, 1, 128, 255})

@@ -6,3 +6,6 @@ target_link_libraries(FaceCheck PRIVATE tintgrab_fake)
 # Many dialogs and eyedropper runs in one process, counting what is left behind.
 add_executable(LeakCheck tests/e2e/tools/LeakCheck.cpp)
 target_link_libraries(LeakCheck PRIVATE tintgrab_win32)
+# A bare Win32 window, to compare start-up times with.
+add_executable(BareWindow WIN32 tests/e2e/tools/BareWindow.cpp)
+target_link_options(BareWindow PRIVATE -municode -mwindows)
