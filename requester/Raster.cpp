@@ -177,7 +177,8 @@ void blendImageRow32(Color32* pixels, const Color32* source, std::int32_t count)
     for (std::int32_t i = 0; i < count; ++i) {
         const Color32 target = pixels[i], color = source[i];
         const std::uint32_t a = color >> 24;
-        if (target >= 0xFF000000u) pixels[i] = mixChannels(target, spread(color) * a, a) | 0xFF000000u;
+        if (a == 255) pixels[i] = color; // what the blend gives for an opaque pixel, over any target
+        else if (target >= 0xFF000000u) pixels[i] = mixChannels(target, spread(color) * a, a) | 0xFF000000u;
         else pixels[i] = blendPixel(target, color, true);
     }
 }

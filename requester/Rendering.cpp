@@ -19,8 +19,17 @@ void composeCanvas(RequesterState& s)
     if (s.alphaMode) canvas.fillBox(32, 334, 280, 34, s.faceColor);
 
     canvas.drawImage(images.hueStripImage, layout::stripX, layout::stripY);
-    canvas.fillBox(layout::squareX, layout::squareY, 256, 256, withAlpha(s.hueColor, 255));
-    canvas.drawImage(images.svOverlayImage, layout::squareX, layout::squareY);
+    // The opaque hue box with the overlay blended on it depends on nothing but the hue, and copying
+    // the opaque result gives the canvas the same pixels as filling and blending there.
+    if (s.composedSquare.empty() || s.squareHue != s.hueColor) {
+        s.composedSquare = Image(256, 256, PixelFormat::rgba32);
+        Painter square(s.composedSquare);
+        square.setMode(DrawMode::blend);
+        square.fillBox(0, 0, 256, 256, withAlpha(s.hueColor, 255));
+        square.drawImage(images.svOverlayImage, 0, 0);
+        s.squareHue = s.hueColor;
+    }
+    canvas.drawImage(s.composedSquare, layout::squareX, layout::squareY);
 
     // The colour under the square's cursor, read before any marker covers it.
     if (s.draggingSv || s.draggingHue) {

@@ -55,6 +55,10 @@ struct RequesterState {
     std::vector<FormatCell> formatCells;
     std::vector<DesktopShot> desktopShots;
     RequesterImages images;
+    // The square as composed for squareHue (the hue box under the overlay), kept because it only
+    // changes with the hue: most compositions copy it instead of blending 65536 pixels again.
+    Image composedSquare;
+    Color32 squareHue = 0;
 
     Window* requesterWindow = nullptr;
     Control* paletteCombo = nullptr;
