@@ -149,6 +149,12 @@ editRedAndCancel() {
     clickCancel "$1"
 }
 altF4() { e2eKeys "$1" alt+F4; }
+# A press on a channel bar sets the channel and moves the focus to OK; Space then presses OK.
+barThenSpace() {
+    e2eClickClient "$1" $((44 + 100)) 285
+    sleep 0.2
+    xdotool key --clearmodifiers space
+}
 
 # The OK button was still in the process (previous row) above; this one ends it.
 e2eClickClient "$window" 336 208
@@ -159,6 +165,7 @@ finish "OK keeps RGB(1,2,3) with alpha 0" "RGB(1,2,3)" 197121 clickOk
 finish "Cancel gives the start colour" "RGB(1,2,3)" 197121 clickCancel
 finish "an edit then Cancel gives the start colour" "RGB(1,2,3)" 197121 editRedAndCancel
 finish "the close box gives the start colour" "RGB(1,2,3)" 197121 clickCloseBox
+finish "Space on OK after a press on the red bar" "" -16777116 barThenSpace
 finish "Alt+F4 gives the start colour" '$80336699' -2144115047 altF4
 
 echo "$name dialog: $passed passed, $failed failed"
