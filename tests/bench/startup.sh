@@ -40,7 +40,7 @@ e2eClipboardSet "RGB(1,2,3)"
 declare -A results
 # Interleaved, so that a slow moment of the machine weighs on all three alike.
 for _ in $(seq "$runs"); do
-    results[bare]+="$(startOnce "Bare window" "$bin/BareWindow.exe" "Bare window") "
+    results[bare]+="$(startOnce BareWindow "$bin/BareWindow.exe" BareWindow) "
     results[tintgrab]+="$(startOnce "Sélection de couleur" "$bin/tintgrab.exe") "
     results[alpha]+="$(startOnce "Sélection de couleur" "$bin/tintgrab-alpha.exe") "
 done
