@@ -27,6 +27,22 @@ Image transparentImage(std::int32_t width, std::int32_t height)
     return image;
 }
 
+// A marker: two rails of `steps` pixels shaded by markerLevel, with a transparent slit between them;
+// across (rows 0 and 2 of a steps x 3 image) or upright (columns 0 and 2 of a 3 x steps image).
+Image markerImage(std::int32_t steps, bool across)
+{
+    Image marker = across ? transparentImage(steps, 3) : transparentImage(3, steps);
+    Painter painter(marker);
+    painter.setMode(DrawMode::blend);
+    for (std::int32_t k = 0; k < steps; ++k) {
+        const auto v = static_cast<std::uint32_t>(markerLevel(k, steps));
+        const Color32 grey = 0xFF000000u + v * 0x010101u;
+        painter.plot(across ? k : 0, across ? 0 : k, grey);
+        painter.plot(across ? k : 2, across ? 2 : k, grey);
+    }
+    return marker;
+}
+
 // The white/black overlay of the square: on a transparent image, each pixel (c, j) gets white with
 // alpha w = 255 - c blended on, then black with alpha j. Written out per pixel, the two blends come
 // to alpha total / 255 and grey 255 * w * (255 - j) / total with total = (255 - j) * w + 255 * j:
@@ -109,28 +125,8 @@ void makeFixedImages(RequesterImages& images, std::int32_t alphaMode)
         canvas.fillBox(0, 0, 372, 368, 0);
     }
 
-    images.barMarkerImage = transparentImage(3, 16);
-    {
-        Painter marker(images.barMarkerImage);
-        marker.setMode(DrawMode::blend);
-        for (std::int32_t k = 0; k < 16; ++k) {
-            const auto v = static_cast<std::uint32_t>(markerLevel(k, 16));
-            const Color32 grey = 0xFF000000u + v * 0x010101u;
-            marker.plot(0, k, grey);
-            marker.plot(2, k, grey);
-        }
-    }
-    images.hueMarkerImage = transparentImage(26, 3);
-    {
-        Painter marker(images.hueMarkerImage);
-        marker.setMode(DrawMode::blend);
-        for (std::int32_t k = 0; k < 26; ++k) {
-            const auto v = static_cast<std::uint32_t>(markerLevel(k, 26));
-            const Color32 grey = 0xFF000000u + v * 0x010101u;
-            marker.plot(k, 0, grey);
-            marker.plot(k, 2, grey);
-        }
-    }
+    images.barMarkerImage = markerImage(16, false);
+    images.hueMarkerImage = markerImage(26, true);
 }
 
 void makeHueStripImage(RequesterImages& images, std::int32_t alphaMode)

@@ -125,8 +125,8 @@ void push(EventKind kind, HWND window, HWND control = nullptr, ControlEventKind 
     backend().queue.push_back(event);
 }
 
-// A 32-bit top-down DIB section with the image's pixels, alpha premultiplied when asked.
-HBITMAP bitmapOf(const Image& image, bool premultiply)
+// The description of a 32-bit top-down bitmap of the image's size.
+BITMAPINFO topDownInfo(const Image& image)
 {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -135,6 +135,13 @@ HBITMAP bitmapOf(const Image& image, bool premultiply)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// A 32-bit top-down DIB section with the image's pixels, alpha premultiplied when asked.
+HBITMAP bitmapOf(const Image& image, bool premultiply)
+{
+    const BITMAPINFO info = topDownInfo(image);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap || !bits) return bitmap;
@@ -715,13 +722,7 @@ void drawImageOnWindow(Window* window, const Image& image, std::int32_t x, std::
         region = owned(ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
         SelectClipRgn(dc, static_cast<HRGN>(region.get()));
     }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = image.width();
-    info.bmiHeader.biHeight = -image.height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownInfo(image);
     if (everyPixel || region)
         SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(image.width()), static_cast<DWORD>(image.height()), 0, 0, 0,
                           static_cast<UINT>(image.height()), bgra.data(), &info, DIB_RGB_COLORS);

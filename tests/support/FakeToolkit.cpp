@@ -37,6 +37,22 @@ Image blankSurface(std::int32_t width, std::int32_t height)
     return surface;
 }
 
+// A new window, shown and active, with nothing drawn on it yet.
+Window* openWindow(std::string_view title, std::int32_t x, std::int32_t y, std::int32_t clientWidth,
+                   std::int32_t clientHeight, Window* owner)
+{
+    Window* window = newWindow();
+    window->title = std::string(title);
+    window->x = x;
+    window->y = y;
+    window->clientWidth = clientWidth;
+    window->clientHeight = clientHeight;
+    window->owner = owner;
+    window->surface = blankSurface(clientWidth, clientHeight);
+    state().active = window;
+    return window;
+}
+
 Control* newControl(Window* parent, FakeControlKind kind, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h)
 {
     if (!parent) return nullptr;
@@ -273,16 +289,8 @@ Window* openDialogWindow(std::string_view title, std::int32_t x, std::int32_t y,
                          std::int32_t clientHeight, Window* owner)
 {
     if (state().failDialogOpen) return nullptr;
-    Window* window = fake::newWindow();
+    Window* window = fake::openWindow(title, x, y, clientWidth, clientHeight, owner);
     window->dialog = true;
-    window->title = std::string(title);
-    window->x = x;
-    window->y = y;
-    window->clientWidth = clientWidth;
-    window->clientHeight = clientHeight;
-    window->owner = owner;
-    window->surface = fake::blankSurface(clientWidth, clientHeight);
-    state().active = window;
     return window;
 }
 
@@ -297,16 +305,7 @@ Window* openPopupWindow(std::string_view title, std::int32_t x, std::int32_t y, 
     const std::int32_t number = state().popupsOpened++;
     const auto& failing = state().failingPopups;
     if (std::find(failing.begin(), failing.end(), number) != failing.end()) return nullptr;
-    Window* window = fake::newWindow();
-    window->title = std::string(title);
-    window->x = x;
-    window->y = y;
-    window->clientWidth = clientWidth;
-    window->clientHeight = clientHeight;
-    window->owner = owner;
-    window->surface = fake::blankSurface(clientWidth, clientHeight);
-    state().active = window;
-    return window;
+    return fake::openWindow(title, x, y, clientWidth, clientHeight, owner);
 }
 
 void closeWindow(Window* window)

@@ -1,9 +1,8 @@
-// Looks at the real dialog from outside, the way accessibility tools do.
+// Lists the shown colour dialog from another process, through the system's window queries alone:
 //
-//   DialogInspect dialog    the dialog's title, client size and button-face colour, then one line per
-//                           child window: class, rectangle in the dialog's client area, style, ex-style, text
-//   DialogInspect count     how many windows of the program exist (top-level windows of its class and
-//                           all their children, hidden ones included)
+//   DialogInspect dialog    the dialog's title, client size, styles and button-face colour, then one
+//                           line per child window: class, rectangle in the dialog's client area, style,
+//                           ex-style, text
 //
 // Text is printed as UTF-8. Exit code 0 on success, 1 when no dialog is found, 2 on bad use.
 
@@ -83,25 +82,11 @@ int printDialog()
     return 1;
 }
 
-int countWindows()
-{
-    long count = 0;
-    for (HWND window : programWindows()) {
-        ++count;
-        EnumChildWindows(
-            window, [](HWND, LPARAM counter) noexcept -> BOOL { ++*reinterpret_cast<long*>(counter); return TRUE; },
-            reinterpret_cast<LPARAM>(&count));
-    }
-    std::printf("%ld\n", count);
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "dialog") == 0) return printDialog();
-    if (argc == 2 && std::strcmp(argv[1], "count") == 0) return countWindows();
-    std::fprintf(stderr, "usage: DialogInspect dialog | count\n");
+    std::fprintf(stderr, "usage: DialogInspect dialog\n");
     return 2;
 }
