@@ -81,7 +81,7 @@ std::int32_t cubicOffset(std::int32_t y, std::int32_t lastRow)
 struct StripBuild {
     std::int32_t alphaMode;
     std::int32_t middleRow;
-    std::vector<std::pair<std::int32_t, std::int32_t>> tellingRows; // row, offset
+    std::vector<std::pair<std::int32_t, std::int32_t>> sampleRows; // row, offset
 };
 
 const StripBuild stripBuilds[] = {
@@ -106,7 +106,7 @@ const StripBuild stripBuilds[] = {
     return ::testing::AssertionSuccess();
 }
 
-TEST(HueStrip, RowsFollowTheTellingOffsetsAndTheCubicInBothBuilds)
+TEST(HueStrip, RowsFollowTheSampleOffsetsAndTheCubicInBothBuilds)
 {
     const std::vector<Color32> table = buildHueTable();
     for (const StripBuild& build : stripBuilds) {
@@ -118,7 +118,7 @@ TEST(HueStrip, RowsFollowTheTellingOffsetsAndTheCubicInBothBuilds)
             layOutHueStrip(strip, table, table[static_cast<std::size_t>(match)], hueIndex, huePos, build.alphaMode);
             ASSERT_EQ(hueIndex, match - 764);
             EXPECT_EQ(huePos, build.middleRow);
-            for (const auto& [row, offset] : build.tellingRows) {
+            for (const auto& [row, offset] : build.sampleRows) {
                 EXPECT_TRUE(rowShows(strip, row, table[static_cast<std::size_t>(hueIndex + offset)] | 0xFF000000u))
                     << "alphaMode " << build.alphaMode << " offset " << offset;
             }

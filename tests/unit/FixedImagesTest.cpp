@@ -17,7 +17,7 @@ protected:
     RequesterImages images;
 };
 
-TEST_P(FixedImagesTest, SquareOverlayTellingPixels)
+TEST_P(FixedImagesTest, SquareOverlaySamplePixels)
 {
     const Image& overlay = images.svOverlayImage;
     ASSERT_EQ(overlay.width(), 256);
